@@ -151,10 +151,7 @@ std::string text_upper(std::string_view text) {
     return result;
 }
 
-namespace {
-
-// Full-width forms of code page 936's row 0xA3 and three symbols of row 0xA1, as ASCII.
-std::string fold_full_width(std::string_view text) {
+std::string text_to_half_width(std::string_view text) {
     std::string result;
     result.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
@@ -180,12 +177,14 @@ std::string fold_full_width(std::string_view text) {
     return result;
 }
 
+namespace {
+
 bool is_white(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 }  // namespace
 
 int text_to_int(std::string_view text) {
-    const std::string ascii = fold_full_width(as_text(text));
+    const std::string ascii = text_to_half_width(as_text(text));
     size_t i = 0;
     while (i < ascii.size() && is_white(ascii[i])) ++i;
     bool negative = false;

@@ -56,6 +56,10 @@ std::string text_replace_pairs(std::string_view text, std::initializer_list<Repl
 // letter range) unchanged. Keeps the length, so it also serves as the case fold of searches.
 std::string text_upper(std::string_view text);
 
+// The full-width forms of ASCII characters (code page 936's row A3, the ideographic
+// space, ～, ☆ and ★) as their ASCII characters; everything else unchanged.
+std::string text_to_half_width(std::string_view text);
+
 // A decimal whole number: full-width ASCII forms read as ASCII, leading white space
 // skipped, one optional sign, digits up to the first non-digit; no digits give 0.
 int text_to_int(std::string_view text);
