@@ -118,6 +118,16 @@ std::string cookies_from_headers(const std::vector<std::string>& lines) {
     return join(pairs, pair_separator);
 }
 
+void deliver_response_cookies(const std::string& header_block, std::string* cookies,
+                              std::string* cookies_out, bool complete) {
+    std::string response_cookies = cookies_from_headers(split_text(header_block, crlf));
+    if (complete && cookies != nullptr) {
+        merge_cookies(*cookies, response_cookies);
+        response_cookies = *cookies;
+    }
+    if (cookies_out != nullptr) *cookies_out = std::move(response_cookies);
+}
+
 std::string cookie_name(std::string_view pair) {
     const size_t equals = pair.find('=');
     return trim_text(equals == std::string_view::npos ? pair : pair.substr(0, equals));

@@ -28,6 +28,12 @@ std::string header_value(std::string_view text);
 // The first pair of every Set-Cookie line, joined by "; ".
 std::string cookies_from_headers(const std::vector<std::string>& lines);
 
+// What a request tells its caller of the cookies its response set (the header block's
+// Set-Cookie pairs): into cookies_out, merged into the caller's cookies first when the caller
+// passed them and complete is set.
+void deliver_response_cookies(const std::string& header_block, std::string* cookies,
+                              std::string* cookies_out, bool complete);
+
 // The name of a cookie pair: the text before its first "=", trimmed.
 std::string cookie_name(std::string_view pair);
 

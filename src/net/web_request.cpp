@@ -109,12 +109,8 @@ Bytes web_request(const PageRequest& request) {
     if (transfer.answered && request.headers_out != nullptr) {
         *request.headers_out = transfer.header_block;
     }
-    std::string response_cookies = cookies_from_headers(split_text(transfer.header_block, "\r\n"));
-    if (request.complete_cookies && request.cookies != nullptr) {
-        merge_cookies(*request.cookies, response_cookies);
-        response_cookies = *request.cookies;
-    }
-    if (request.cookies_out != nullptr) *request.cookies_out = response_cookies;
+    deliver_response_cookies(transfer.header_block, request.cookies, request.cookies_out,
+                             request.complete_cookies);
     return std::move(transfer.body);
 }
 

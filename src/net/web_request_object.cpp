@@ -194,12 +194,8 @@ Bytes web_request_object(const ObjectRequest& request) {
 
     if (request.headers_out != nullptr) *request.headers_out = response_header_lines(transfer);
     if (request.status_out != nullptr) *request.status_out = static_cast<int>(transfer.status);
-    std::string response_cookies = cookies_from_headers(split_text(transfer.header_block, "\r\n"));
-    if (request.complete_cookies && request.cookies != nullptr) {
-        merge_cookies(*request.cookies, response_cookies);
-        response_cookies = *request.cookies;
-    }
-    if (request.cookies_out != nullptr) *request.cookies_out = response_cookies;
+    deliver_response_cookies(transfer.header_block, request.cookies, request.cookies_out,
+                             request.complete_cookies);
     return std::move(transfer.body);
 }
 

@@ -14,6 +14,7 @@
 #include "demo_site.h"
 #include "support/fake_view.h"
 #include "support/test_servers.h"
+#include "support/files.h"
 #include "text/code_page.h"
 
 namespace strevo {
@@ -22,12 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ElementsAre;
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
+using test::read_file;
 
 std::string utf8(const std::string& text) { return text_to_utf8(text); }
 
@@ -142,11 +138,7 @@ TEST_F(SearchRun, EndsWithItsMessages) {
     EXPECT_EQ(none.messages[0].text, gbk("您输入的关键词没有任何搜索结果，\r\n请换一个后重试。"));
 
     test::FakeView unreachable;
-    int closed_port;
-    {
-        test::RawServer closed([](const std::string&) { return std::string(); });
-        closed_port = closed.port();
-    }
+    const int closed_port = test::refused_port();
     run_search(unreachable, "https://127.0.0.1:" + std::to_string(closed_port), "/nonexistent");
     ASSERT_EQ(unreachable.messages.size(), 1u);
     EXPECT_EQ(unreachable.messages[0].title, gbk("出错了！"));

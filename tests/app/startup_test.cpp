@@ -11,6 +11,7 @@
 #include <sstream>
 #include <thread>
 
+#include "support/files.h"
 #include "text/code_page.h"
 
 namespace strevo {
@@ -18,12 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
+using test::read_file;
 
 bool wait_until_gone(const fs::path& path) {
     for (int i = 0; i < 100 && fs::exists(path); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));

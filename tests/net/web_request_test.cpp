@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include "net/url_check_head.h"
+#include "support/files.h"
 #include "support/test_servers.h"
 
 namespace strevo {
@@ -105,11 +106,7 @@ TEST(WebRequest, HttpsWithASelfSignedCertificate) {
 }
 
 TEST(WebRequest, FailuresGiveAnEmptyBodyAndNoHeaders) {
-    int unused_port;
-    {
-        RawServer closed(answer(200, ""));
-        unused_port = closed.port();
-    }
+    const int unused_port = test::refused_port();
     std::string headers = "";
     EXPECT_EQ(web_request({.url = "http://127.0.0.1:" + std::to_string(unused_port) + "/",
                            .headers_out = &headers}),
@@ -136,11 +133,7 @@ TEST(UrlCheckHead, YesOnlyForStatus200) {
     for (const char* path : {"/204", "/206", "/403", "/404", "/405"}) {
         EXPECT_FALSE(url_check_head(server.url(path))) << path;
     }
-    int unused_port;
-    {
-        RawServer closed(answer(200, ""));
-        unused_port = closed.port();
-    }
+    const int unused_port = test::refused_port();
     EXPECT_FALSE(url_check_head("http://127.0.0.1:" + std::to_string(unused_port) + "/200"));
     EXPECT_FALSE(url_check_head(""));
 }

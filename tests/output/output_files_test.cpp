@@ -10,6 +10,7 @@
 #include "output/output_folder.h"
 #include "output/run_output.h"
 #include "support/fake_view.h"
+#include "support/files.h"
 #include "text/code_page.h"
 
 namespace strevo {
@@ -17,12 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
+using test::read_file;
 
 class OutputFiles : public testing::Test {
 protected:

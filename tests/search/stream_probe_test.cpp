@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "support/files.h"
 #include "support/test_servers.h"
 
 namespace strevo {
@@ -54,11 +55,7 @@ protected:
 };
 
 TEST_F(StreamProbe, DecidesByTheKindOfAddress) {
-    int closed_port;
-    {
-        test::RawServer closed([](const std::string&) { return std::string(); });
-        closed_port = closed.port();
-    }
+    const int closed_port = test::refused_port();
     const std::string refused = "http://127.0.0.1:" + std::to_string(closed_port) + "/live";
     const std::pair<std::string, bool> cases[] = {
         {at("/good.m3u8"), true},
