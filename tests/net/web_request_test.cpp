@@ -96,6 +96,13 @@ TEST(WebRequest, RedirectsFollowedUnlessSwitchedOff) {
     EXPECT_EQ(web_request({.url = server.url("/from"), .no_redirect = true}), "moved");
 }
 
+TEST(WebRequest, ThroughAnHttpProxy) {
+    RawServer proxy(answer(200, "via proxy"));
+    const std::string proxy_address = "127.0.0.1:" + std::to_string(proxy.port());
+    EXPECT_EQ(web_request({.url = "http://stream.example/a?b=1", .proxy = proxy_address}), "via proxy");
+    EXPECT_THAT(proxy.requests().at(0), StartsWith("GET http://stream.example/a?b=1 HTTP/1.1\r\n"));
+}
+
 TEST(WebRequest, HttpsWithASelfSignedCertificate) {
     test::HttpFixture site(true);
     site.server().Get("/iptvsearch/", [](const httplib::Request& request, httplib::Response& response) {
