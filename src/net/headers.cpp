@@ -48,6 +48,7 @@ std::string capitalise_name(std::string_view line) {
 std::vector<std::string> split_text(std::string_view text, std::string_view separator) {
     std::vector<std::string> pieces;
     if (text.empty()) return pieces;
+    if (separator.empty()) return {std::string(text)};  // nothing to split at
     int from = 1;
     for (;;) {
         const int at = find_text(text, separator, from);

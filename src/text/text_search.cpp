@@ -87,6 +87,7 @@ std::string text_between(std::string_view text, std::string_view left, std::stri
 int text_between_all(std::string_view text, std::string_view left, std::string_view right,
                      std::vector<std::string>& list, const BetweenAllOptions& options) {
     list.clear();
+    if (left.empty()) return 0;  // an empty marker would be found at the same place forever
     const Searcher searcher(text, options.case_insensitive);
     size_t p = start_index(options.start);
     for (;;) {

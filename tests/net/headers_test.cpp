@@ -24,6 +24,7 @@ TEST(HeaderTexts, SplitKeepsInnerEmptyPiecesOnly) {
     EXPECT_EQ(split_text("a; ; b; ", "; "), (Pieces{"a", "", "b"}));
     EXPECT_EQ(split_text("; a", "; "), (Pieces{"", "a"}));
     EXPECT_EQ(split_text("", "; "), Pieces{});
+    EXPECT_EQ(split_text("a; b", ""), Pieces{"a; b"});
 }
 
 TEST(Cookies, TakenFromResponseLines) {

@@ -48,6 +48,7 @@ TEST(TextBetweenAll, CollectsEveryItemAndPumpsEvents) {
 
     EXPECT_EQ(text_between_all("", "<b>", "</b>", list), 0);
     EXPECT_TRUE(list.empty());
+    EXPECT_EQ(text_between_all("a</b>", "", "</b>", list), 0);  // ends instead of looping
 }
 
 TEST(TextBetweenAll, AppliesItsOptions) {
