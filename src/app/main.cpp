@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     strevo::install_event_pump(&pump);
 
     strevo::MainWindow window(STREVO_SEARCH_BASE, run_dir);
+    strevo::set_library_preparer(strevo::restore_library);
     strevo::set_library_failure_handler([&window](const std::string& message) {
         window.view().show_message(strevo::gbk("出错了！"), message, strevo::MessageIcon::error);
     });

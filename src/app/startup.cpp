@@ -68,6 +68,10 @@ bool place_program_files(std::string_view run_dir) {
     return library && script;
 }
 
+void restore_library(const std::string& path) {
+    if (::access(text_to_utf8(path).c_str(), F_OK) != 0) write_whole_file(path, library_image());
+}
+
 bool shell_open(std::string_view file, std::string_view parameters, int show_mode) {
     const std::string script = text_to_utf8(file);
     std::vector<std::string> words{"/bin/sh", script};

@@ -22,6 +22,9 @@ std::string cleanup_script_text(std::string_view run_dir);
 // of the program that cannot rewrite the library goes on with the file that is there).
 bool place_program_files(std::string_view run_dir);
 
+// Writes the library file again when it is missing; for the binding, before it loads.
+void restore_library(const std::string& path);
+
 // Starts a file through the shell with /bin/sh, detached from the program. show_mode 1
 // runs it hidden: no terminal, output discarded. Returns whether it was started.
 bool shell_open(std::string_view file, std::string_view parameters, int show_mode);

@@ -37,9 +37,16 @@ struct LibraryCloser {
     void operator()(void* library) const { dlclose(library); }
 };
 
+std::function<void(const std::string&)>& preparer() {
+    static std::function<void(const std::string&)> prepare;
+    return prepare;
+}
+
 void* library() {
     static const std::unique_ptr<void, LibraryCloser> handle = [] {
-        const std::string beside_program = text_to_utf8(run_directory()) + "/" + library_file;
+        const std::string beside_program_text = run_directory() + "/" + library_file;
+        if (preparer()) preparer()(beside_program_text);
+        const std::string beside_program = text_to_utf8(beside_program_text);
         void* opened = dlopen(beside_program.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (opened == nullptr) opened = dlopen(library_file, RTLD_NOW | RTLD_LOCAL);
         return std::unique_ptr<void, LibraryCloser>(opened);
@@ -81,6 +88,10 @@ int column_of(XlHandle sheet, std::string_view address) {
 
 void set_library_failure_handler(std::function<void(const std::string&)> handler) {
     failure_handler() = std::move(handler);
+}
+
+void set_library_preparer(std::function<void(const std::string&)> prepare) {
+    preparer() = std::move(prepare);
 }
 
 void* xl_function(const char* name) {

@@ -15,6 +15,11 @@ namespace strevo {
 // ends with exit code -1. Without a handler the message goes to standard error.
 void set_library_failure_handler(std::function<void(const std::string& message)> handler);
 
+// Runs once, just before the library is first loaded, given the path it is loaded from: the
+// program puts its own copy back there if the file has gone (another copy of the program
+// that closed meanwhile removes it).
+void set_library_preparer(std::function<void(const std::string& path)> preparer);
+
 // The address of a library function: loaded from the program's directory first, then by
 // the system's search, and remembered. Ends the program when it cannot be found.
 void* xl_function(const char* name);

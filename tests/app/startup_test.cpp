@@ -47,6 +47,18 @@ TEST(Startup, PlacesTheLibraryAndAScriptThatRemovesItAndItself) {
     fs::remove_all(run_dir);
 }
 
+TEST(Startup, LibraryRestoredOnlyWhenGone) {
+    const fs::path run_dir = fs::temp_directory_path() / ("strevo_restore_" + std::to_string(getpid()));
+    fs::create_directories(run_dir);
+    const std::string path = utf8_to_text((run_dir / "libxl.so").string());
+    restore_library(path);
+    EXPECT_EQ(read_file(run_dir / "libxl.so"), std::string(library_image()));
+    std::ofstream(run_dir / "libxl.so") << "another copy's file";
+    restore_library(path);  // a file that is there is used as it is
+    EXPECT_EQ(read_file(run_dir / "libxl.so"), "another copy's file");
+    fs::remove_all(run_dir);
+}
+
 }  // namespace
 }  // namespace strevo
 

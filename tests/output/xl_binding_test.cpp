@@ -69,6 +69,24 @@ TEST(XlBook, SaveAddsSheetAndExtension) {
     fs::remove_all(folder);
 }
 
+TEST(XlBookDeathTest, PreparerRunsOnceBeforeTheFirstLoad) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process: nothing loaded yet
+    EXPECT_EXIT(
+        {
+            int calls = 0;
+            std::string asked;
+            set_library_preparer([&](const std::string& path) {
+                ++calls;
+                asked = path;
+            });
+            XlBook book;
+            book.create(1);
+            book.create(1);
+            std::exit(calls == 1 && asked.ends_with("/libxl.so") ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
 TEST(XlBookDeathTest, MissingExportEndsTheProgramNamingIt) {
     EXPECT_EXIT(xl_function("xlNoSuchExportW"), testing::ExitedWithCode(255),
                 "libxl.so.*xlNoSuchExportW");
