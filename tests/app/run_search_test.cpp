@@ -51,7 +51,8 @@ protected:
         for (const auto* entry : demo::find_entries(site.entries(), keyword)) {
             if (!seen.insert(entry->address).second) continue;
             const std::string& a = entry->address;
-            const bool refused = a.starts_with("http://127.0.0.1:9/") || a.starts_with("rtsp:");
+            const bool refused = a.starts_with("http://127.0.0.1:9/") || a.starts_with("rtsp:") ||
+                                 (a.find("[::1]") != std::string::npos && !site.serves_ipv6());
             const bool alive = !refused && (a.find("/live/") != std::string::npos ||
                                             a.find("/flv/") != std::string::npos ||
                                             a.find("/ts/") != std::string::npos);

@@ -29,7 +29,7 @@ bool DemoSite::start(const SiteOptions& options) {
                       : -1;
     if (hosts_.port <= 0) return false;
     // IPv6 streams share the port; without IPv6 on loopback they are simply dead.
-    const bool have_v6 = streams_v6_->bind_to_port("::1", hosts_.port);
+    serves_ipv6_ = streams_v6_->bind_to_port("::1", hosts_.port);
     entries_ = demo_entries(hosts_);
     add_site_routes();
     add_stream_routes(*streams_v4_);
@@ -41,7 +41,7 @@ bool DemoSite::start(const SiteOptions& options) {
     if (port_ <= 0) return false;
     run(*site_);
     run(*streams_v4_);
-    if (have_v6) run(*streams_v6_);
+    if (serves_ipv6_) run(*streams_v6_);
     return true;
 }
 

@@ -35,6 +35,8 @@ public:
     int port() const { return port_; }
     std::string base() const;  // "https://host:port", the search base of the program
     const StreamHosts& stream_hosts() const { return hosts_; }
+    // Whether the streams answer on [::1] too (not on a machine without IPv6 loopback).
+    bool serves_ipv6() const { return serves_ipv6_; }
     const std::vector<DemoEntry>& entries() const { return entries_; }
 
     // How often each stream path was asked for, by any method.
@@ -49,6 +51,7 @@ private:
     std::string bind_;
     int port_ = 0;
     StreamHosts hosts_;
+    bool serves_ipv6_ = false;
     std::vector<DemoEntry> entries_;
     std::unique_ptr<httplib::Server> site_;
     std::unique_ptr<httplib::Server> streams_v4_;
