@@ -91,7 +91,6 @@ void perform_transfer(CURL* handle, Transfer& transfer) {
     curl_easy_setopt(handle, CURLOPT_HEADERDATA, &state);
     const CURLcode code = curl_easy_perform(handle);
     transfer.succeeded = code == CURLE_OK || state.ended_on_purpose;
-    if (!transfer.answered) transfer.status = 0;
 }
 
 }  // namespace strevo

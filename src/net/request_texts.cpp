@@ -52,7 +52,7 @@ int url_port(std::string_view url) {
     const std::string host = host_and_port(url);
     const size_t colon = host.rfind(':');
     if (colon != std::string::npos) return text_to_int(host.substr(colon + 1));
-    return is_secure_url(url) || find_text(url.substr(0, 5), "https", 1, true) == 1 ? 443 : 80;
+    return find_text(url.substr(0, 5), "https", 1, true) == 1 ? 443 : 80;
 }
 
 std::string url_path(std::string_view url) {
